@@ -11,8 +11,9 @@ namespace vantrelle {
 namespace {
 
 // libjpeg reports a fatal error through error_exit, which must not return. Ours jumps back
-// into the one function below that called setjmp (readHeader or readPixels); only libjpeg's
-// own C frames lie between, so no destructor of ours is skipped.
+// into the one small function below that called setjmp (createDecoder, readHeader,
+// startDecoding or readPixels); only libjpeg's own C frames lie between, so no destructor of
+// ours is skipped.
 struct DecoderErrors {
   jpeg_error_mgr manager;
   std::jmp_buf fatal;
@@ -39,13 +40,17 @@ bool createDecoder(jpeg_decompress_struct* info, DecoderErrors* errors) {
   return true;
 }
 
-// Reads the markers up to the first scan and sets up RGB output. No C++ object with a
-// destructor lives in this frame.
+// Reads the markers up to the first scan. No C++ object with a destructor lives in this frame.
 bool readHeader(jpeg_decompress_struct* info, DecoderErrors* errors, const unsigned char* data,
                 unsigned long size) {
   if (setjmp(errors->fatal) != 0) return false;
   jpeg_mem_src(info, data, size);
-  if (jpeg_read_header(info, TRUE) != JPEG_HEADER_OK) return false;
+  return jpeg_read_header(info, TRUE) == JPEG_HEADER_OK;
+}
+
+// Sets up RGB output and starts decompressing. No C++ object with a destructor lives here.
+bool startDecoding(jpeg_decompress_struct* info, DecoderErrors* errors) {
+  if (setjmp(errors->fatal) != 0) return false;
   info->out_color_space = JCS_RGB;
   if (!jpeg_start_decompress(info)) return false;
   return info->output_components == 3;
@@ -66,9 +71,13 @@ bool readPixels(jpeg_decompress_struct* info, DecoderErrors* errors, unsigned ch
 bool decodeInto(jpeg_decompress_struct* info, DecoderErrors* errors, const unsigned char* data,
                 std::size_t size, Picture& picture) {
   if (!readHeader(info, errors, data, static_cast<unsigned long>(size))) return false;
-  if (info->output_width == 0 || info->output_height == 0 ||
-      info->output_width > static_cast<JDIMENSION>(kMaxPictureSide) ||
-      info->output_height > static_cast<JDIMENSION>(kMaxPictureSide))
+  // Checked before libjpeg allocates anything of the picture's size.
+  if (info->image_width == 0 || info->image_height == 0 ||
+      info->image_width > static_cast<JDIMENSION>(kMaxPictureSide) ||
+      info->image_height > static_cast<JDIMENSION>(kMaxPictureSide))
+    return false;
+  if (!startDecoding(info, errors)) return false;
+  if (info->output_width != info->image_width || info->output_height != info->image_height)
     return false;
   const std::size_t rowBytes = static_cast<std::size_t>(info->output_width) * 3;
   picture.rgb.assign(rowBytes * info->output_height, 0);
