@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the program's icon assets/vantrelle.ico (48, 32 and 16 px, 32-bit with alpha): a blue
-# rounded tile with a white "V" over a red play mark, the video tool's sign.
-# Needs ImageMagick (convert) and fonts-dejavu-core.
+# rounded tile with a white "V" and a red play mark, the video tool's sign.
+# Needs ImageMagick (convert); no fonts.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,9 +14,9 @@ convert -size 192x192 gradient:'#4f95e6-#1d4f99' \
   \( -size 192x192 xc:black -fill white -draw "roundrectangle 8,8 183,183 34,34" -alpha off \) \
   -alpha off -compose CopyOpacity -composite -compose Over \
   -fill none -stroke '#a9cdf6' -strokewidth 6 -draw "roundrectangle 11,11 180,180 31,31" \
-  -stroke none -fill '#e3170a' -draw "polygon 118,112 118,170 168,141" \
-  -stroke '#1d3f73' -strokewidth 4 -fill white -font DejaVu-Sans-Bold -pointsize 150 \
-  -gravity center -annotate +0-10 "V" \
+  -stroke '#1d3f73' -strokewidth 5 -fill white \
+  -draw "polygon 26,30 70,30 92,116 114,30 158,30 114,160 70,160" \
+  -stroke '#ffffff' -strokewidth 5 -fill '#e3170a' -draw "polygon 122,112 122,172 172,142" \
   "$work/icon-192.png"
 
 for size in 48 32 16; do
