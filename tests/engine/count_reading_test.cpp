@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "engine/editing_run.h"
+#include "tests/engine/event_table.h"
 
 namespace vantrelle {
 namespace {
@@ -52,7 +53,7 @@ TEST(CountReading, ReadsADecimalNumberFromTheStartOfTheText) {
         {"2147483648", 2147483648.0, kMax},
     };
     for (const CountCase& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(sim::readable(c.text));
         double value = readCountValue(c.text);
         EXPECT_DOUBLE_EQ(value, c.value);
         EXPECT_EQ(toItemCount(value), c.items);

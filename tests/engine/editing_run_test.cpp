@@ -73,6 +73,8 @@ TEST(EditingRun, TheCountDecidesTheItemsAndTheCompletionMessage) {
         {"3", 3, true},           {"2.9", 2, false},   {"\xA3\xB3", 3, true},  // full-width 3
         {"\xA3\xB0", 0, false},   {"", 0, false},      {"abc", 0, false},
         {"-2", 0, false},         {" +3.0e0x", 3, true},
+        // The completion test compares the unrounded count with the index, within 0.0000001.
+        {"2.00000005", 2, true},  {"2.0000002", 2, false},
     };
     for (const CountRunCase& c : cases) {
         SCOPED_TRACE(readable(c.text));

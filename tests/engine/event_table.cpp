@@ -203,6 +203,8 @@ std::string render(const Row& r) {
     switch (r.kind) {
     case EventKind::Post:
         s << "post " << r.target << " " << messageName(r.msg) << " w=" << r.wParam << " l=" << r.lParam;
+        if (r.msg >= WM_MOUSEMOVE && r.msg <= WM_LBUTTONDBLCLK)
+            s << " (" << (r.lParam & 0xFFFF) << "," << ((r.lParam >> 16) & 0xFFFF) << ")";
         break;
     case EventKind::Send:
         s << "send " << r.target << " " << messageName(r.msg) << " w=" << r.wParam;

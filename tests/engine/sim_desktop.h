@@ -85,6 +85,8 @@ public:
     // Removes a window and everything inside it; its name stays known for the log.
     void destroyWindow(WindowHandle window);
     bool exists(WindowHandle window) const;
+    // Handles given to the windows created from now on start at `handle`.
+    void setNextHandle(WindowHandle handle) { nextHandle_ = handle; }
     SimWindow& window(WindowHandle window);
     const std::string& nameOf(WindowHandle window) const;
 

@@ -55,6 +55,21 @@ TEST(Stop, RaisedBeforeTheStartSendsNothingAtAll) {
     EXPECT_EQ(d.now(), 0);
 }
 
+TEST(Stop, RaisedWhileTheCountIsReadAgainShowsNoMessage) {
+    SimDesktop d;
+    SimUploader u;
+    u.videos = someVideos(3);
+    installUploader(d, u);
+    StopRequest stop;
+    // F10 pressed just as the completion test reads the count box.
+    CountSource source = [&] {
+        if (d.now() >= 9100) stop.raised = true;
+        return AnsiText("1");
+    };
+    EditingRun(d, source, stop);
+    EXPECT_TRUE(matchesTable(postedClick(0, "tasklist", 155, 31) + oneItem(100, "第1集 旅行日记"), effects(d)));
+}
+
 TEST(Stop, RaisedWhileTheCompletionMessageIsShownEndsTheRun) {
     SimDesktop d;
     SimUploader u;

@@ -116,6 +116,14 @@ TEST(FindWindowByTitlePart, FindsTheTopmostWindowOfTheClassWhoseTitleContainsThe
     }
 }
 
+TEST(FindWindowByTitlePart, StopsAtAHandleThatIsNegativeAsASigned32BitNumber) {
+    SimDesktop d;
+    d.addTopLevel({"lower", "#32770", "视频信息", kUploaderProcess, {0, 0}, 100, 100});
+    d.setNextHandle(0x80000010);
+    d.addTopLevel({"negative", "#32770", "上传设置", kUploaderProcess, {0, 0}, 100, 100});
+    EXPECT_EQ(findWindowByTitlePart(d, "视频信息", "#32770"), 0u);
+}
+
 TEST(ReadWindowTitle, GivesAtMost255Bytes) {
     SimDesktop d;
     WindowHandle w = d.addTopLevel({"w", "#32770", std::string(300, 'x'), kUploaderProcess, {0, 0}, 1, 1});
