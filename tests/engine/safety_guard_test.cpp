@@ -62,5 +62,19 @@ TEST(SafetyGuard, TheRunEndsBeforeAnyInputCouldReachAWindowOutsideTheUploader) {
     }
 }
 
+TEST(SafetyGuard, AVideoDialogWithoutTheUploaderGetsNothing) {
+    // No uploader main window, but a dialog of the class and title of another program, with a
+    // field where the first field would be.
+    SimDesktop d;
+    WindowHandle stray = d.addTopLevel({"stray", "#32770", "视频信息", kBystanderProcess, {260, 140}, 480, 280});
+    d.addChild(stray, {"stray field", "Edit", "别的程序", kBystanderProcess, {460, 150}, 200, 22});
+    StopRequest stop;
+    runWithCount(d, "2", stop);
+    EXPECT_TRUE(matchesTable(postedClick(0, "desktop", 155, 31) +
+                                 Table{posted(200, "0", WM_KEYDOWN, 13, 0), posted(300, "0", WM_KEYUP, 13, 0)},
+                             inputOnly(d)));
+    EXPECT_TRUE(callsOf(d, EventKind::MessageBox).empty());
+}
+
 }  // namespace
 }  // namespace vantrelle::sim

@@ -9,41 +9,41 @@
 namespace vantrelle::sim {
 
 SimDesktop::SimDesktop() {
-    SimWindowSpec spec;
-    spec.name = "desktop";
-    spec.className = "#32769";
-    spec.processId = kSystemProcess;
-    spec.width = 1920;
-    spec.height = 1080;
-    desktop_ = newWindow(0, spec);
+    SimWindowShape shape;
+    shape.name = "desktop";
+    shape.className = "#32769";
+    shape.processId = kSystemProcess;
+    shape.width = 1920;
+    shape.height = 1080;
+    desktop_ = newWindow(0, shape);
 }
 
-WindowHandle SimDesktop::newWindow(WindowHandle parent, const SimWindowSpec& spec) {
+WindowHandle SimDesktop::newWindow(WindowHandle parent, const SimWindowShape& shape) {
     SimWindow w;
     w.handle = nextHandle_;
     nextHandle_ += 0x10;
-    w.name = spec.name;
-    w.className = spec.className;
-    w.text = spec.text;
-    w.processId = spec.processId;
+    w.name = shape.name;
+    w.className = shape.className;
+    w.text = shape.text;
+    w.processId = shape.processId;
     w.parent = parent;
-    w.origin = spec.origin;
-    w.width = spec.width;
-    w.height = spec.height;
+    w.origin = shape.origin;
+    w.width = shape.width;
+    w.height = shape.height;
     names_[w.handle] = w.name;
     windows_[w.handle] = w;
     return w.handle;
 }
 
-WindowHandle SimDesktop::addTopLevel(const SimWindowSpec& spec) {
-    WindowHandle h = newWindow(0, spec);
+WindowHandle SimDesktop::addTopLevel(const SimWindowShape& shape) {
+    WindowHandle h = newWindow(0, shape);
     topLevel_.insert(topLevel_.begin(), h);
     return h;
 }
 
-WindowHandle SimDesktop::addChild(WindowHandle parent, const SimWindowSpec& spec) {
+WindowHandle SimDesktop::addChild(WindowHandle parent, const SimWindowShape& shape) {
     if (!exists(parent)) throw std::logic_error("addChild: no such parent");
-    WindowHandle h = newWindow(parent, spec);
+    WindowHandle h = newWindow(parent, shape);
     windows_[parent].children.push_back(h);
     return h;
 }

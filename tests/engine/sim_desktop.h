@@ -57,7 +57,7 @@ struct SimEvent {
     bool ok = true;
 };
 
-struct SimWindowSpec {
+struct SimWindowShape {
     std::string name;
     std::string className;
     AnsiText text;
@@ -79,9 +79,9 @@ public:
 
     // --- building the desktop ---
     // A new top-level window at the top of the z-order.
-    WindowHandle addTopLevel(const SimWindowSpec& spec);
+    WindowHandle addTopLevel(const SimWindowShape& shape);
     // A new child at the bottom of its parent's children (the last in z-order).
-    WindowHandle addChild(WindowHandle parent, const SimWindowSpec& spec);
+    WindowHandle addChild(WindowHandle parent, const SimWindowShape& shape);
     // Removes a window and everything inside it; its name stays known for the log.
     void destroyWindow(WindowHandle window);
     bool exists(WindowHandle window) const;
@@ -139,7 +139,7 @@ public:
     bool Sleep(std::uint32_t ms, const StopRequest& stop) override;
 
 private:
-    WindowHandle newWindow(WindowHandle parent, const SimWindowSpec& spec);
+    WindowHandle newWindow(WindowHandle parent, const SimWindowShape& shape);
     // Advances the clock to `until`, running what is scheduled on the way; stops early at a
     // scheduled stop of `stop`. Returns false when it stopped early.
     bool advance(std::int64_t until, const StopRequest& stop);
