@@ -162,6 +162,21 @@ TEST(EditingRun, CountChangedFrom3To1DuringTheFirstItemMovesTheMessageToTheFirst
     EXPECT_EQ(u.dialogsOpened, 3);
 }
 
+TEST(EditingRun, TheNumberOfItemsIsReadOnceAndNotAgain) {
+    // The count grows from 1 to 3 after the start: still one item, and since the count read at
+    // its end is 3, no message.
+    SimDesktop d;
+    SimUploader u;
+    u.videos = someVideos(5);
+    installUploader(d, u);
+    StopRequest stop;
+    RunResult r = runWithCountSource(d, [](std::int64_t now) { return AnsiText(now < 1000 ? "1" : "3"); }, stop);
+    EXPECT_EQ(postCount(d, "tasklist", WM_KEYDOWN, VK_RETURN), 1);
+    EXPECT_TRUE(callsOf(d, EventKind::MessageBox).empty());
+    EXPECT_EQ(r.countReads, (std::vector<std::int64_t>{100, 9100}));
+    EXPECT_EQ(d.now(), 9100);
+}
+
 TEST(EditingRun, TheClipboardHoldsTheLastEntryTextAfterARun) {
     SimDesktop d;
     SimUploader u;
