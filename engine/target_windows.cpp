@@ -30,6 +30,17 @@ bool containsAtCharacterStart(const AnsiText& text, const AnsiText& fragment) {
     return fragment.empty();
 }
 
+// Length of the text's leading whole characters: a lone first byte at the end is left out.
+std::size_t wholeCharactersLength(const AnsiText& text) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t width = (static_cast<unsigned char>(text[end]) & 0x80) ? 2 : 1;
+        if (end + width > text.size()) break;
+        end += width;
+    }
+    return end;
+}
+
 // The buffer's bytes up to its first terminator.
 AnsiText upToTerminator(const std::vector<char>& buffer) {
     std::size_t n = 0;
@@ -90,10 +101,9 @@ AnsiText readFieldText(WindowSystem& ws, WindowHandle window) {
     buffer[kFieldTextLimit] = '\0';
     ws.SendMessageA(window, WM_GETTEXT, kFieldTextLimit + 1, reinterpret_cast<std::intptr_t>(buffer.data()));
     AnsiText text = upToTerminator(buffer);
-    // The limit may have cut a double-byte character in two.
-    if (!text.empty() && (static_cast<unsigned char>(text.back()) & 0x80)) {
-        text.pop_back();
-    }
+    // The limit may have cut a double-byte character in two: drop its lone first byte, but
+    // keep a character that ends exactly at the limit.
+    text.resize(wholeCharactersLength(text));
     // The count left out is the reported length plus one, less the limit.
     const unsigned long long leftOut = static_cast<unsigned long long>(length) + 1 - kFieldTextLimit;
     text += "...后面略掉";

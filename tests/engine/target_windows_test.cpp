@@ -152,6 +152,8 @@ TEST(ReadFieldText, ReturnsTheTextOrItsFirst50000BytesAndTheCountOfTheRest) {
         {"exactly 50000 bytes: count 1", std::string(50000, 'a'), std::string(50000, 'a') + marker(1), 50001},
         {"60000 bytes", std::string(60000, 'a'), std::string(50000, 'a') + marker(10001), 50001},
         {"lead byte at the 50000th byte is dropped", leadAt50000, std::string(49999, 'a') + marker(102), 50001},
+        {"character ending at the 50000th byte is kept", std::string(49998, 'a') + "中" + "b",
+         std::string(49998, 'a') + "中" + marker(2), 50001},
     };
     for (const FieldTextCase& c : cases) {
         SCOPED_TRACE(c.name);
