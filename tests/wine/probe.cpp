@@ -7,6 +7,9 @@
 //   probe click <x> <y>                    cursor to the screen point, left button down and up
 //   probe key <vk> [<vk> ...]              each virtual key pressed and released
 //   probe cursor                           the cursor position
+//   probe close <class|-> <title|->        posts WM_CLOSE to the window, as its close box does
+//   probe focus                            the control with the keyboard focus in the foreground
+//   probe post-chars <hwnd> <hex bytes>    one posted WM_CHAR per byte (code page 936 text)
 //
 // Titles and classes ("-" for any) are compared as code page 936 bytes; texts are printed in
 // UTF-8 and as hex of their code page 936 bytes.
@@ -235,6 +238,32 @@ int main() {
         HWND window = findWindow(args[2], args[3]);
         if (command == "inspect") return inspect(window);
         std::printf("{\"hwnd\": %llu}\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+        return 0;
+    }
+    if (command == "close" && argc == 4) {
+        HWND window = findWindow(args[2], args[3]);
+        const bool posted = window && ::PostMessageA(window, WM_CLOSE, 0, 0);
+        std::printf("{\"hwnd\": %llu, \"posted\": %s}\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
+                    posted ? "true" : "false");
+        return 0;
+    }
+    if (command == "focus") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        HWND focus = ::GetGUIThreadInfo(0, &info) ? info.hwndFocus : nullptr;
+        if (focus) std::printf("%s\n", windowJson(focus).c_str());
+        else std::printf("{\"hwnd\": 0}\n");
+        return 0;
+    }
+    if (command == "post-chars" && argc == 4) {
+        HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(args[2].c_str(), nullptr, 0)));
+        const std::string& hex = args[3];
+        int posted = 0;
+        for (size_t i = 0; i + 1 < hex.size(); i += 2) {
+            const unsigned long byte = std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16);
+            if (::PostMessageA(window, WM_CHAR, byte, 1)) ++posted;
+        }
+        std::printf("{\"posted\": %d}\n", posted);
         return 0;
     }
     if (command == "hotkey-f10") return tryHotkeyF10();

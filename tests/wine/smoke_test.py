@@ -34,6 +34,7 @@ SS_TYPEMASK = 0x1F
 SS_LEFTNOWORDWRAP = 0xC
 SS_CENTERIMAGE = 0x200
 VK_ESCAPE = 0x1B
+VK_TAB = 0x09
 
 # Kind, text, client rectangle (left, top, width, height) of the main window's controls.
 CONTROLS = [
@@ -189,12 +190,19 @@ def main():
         check(main_after["hwnd"] == main_window["hwnd"] and main_after["enabled"],
               "the main window stays open and is enabled again")
 
-        # Focus the count box with a real click, type into it, then Esc there ends the program.
+        # Focus the count box with a real click and type into it; a double-byte character
+        # posted as two WM_CHAR bytes arrives whole.
         wine.click(*centre_on_screen(main_window, control(main_window, "", "edit")))
+        check(wine.focus().get("id") == control(main_window, "", "edit")["id"], "a click focuses the count box")
         wine.keys(0x34, 0x32)
-        count_box = control(wine.inspect("VantrelleV1.0"), "42", "edit") if any(
-            c["text"] == "42" for c in wine.inspect("VantrelleV1.0")["children"]) else None
-        check(count_box is not None, "typed keys reach the count box")
+        wine.post_chars(control(main_window, "", "edit")["hwnd"], "３".encode("gbk"))
+        time.sleep(0.5)
+        typed = [c["text"] for c in wine.inspect("VantrelleV1.0")["children"] if c["class"].lower() == "edit"]
+        check(typed == ["42３"], "typed keys and a posted double-byte character reach the count box (%s)" % typed)
+        wine.keys(VK_TAB)
+        check(wine.focus().get("text") == "开始编辑", "Tab moves the focus to the start button")
+        wine.click(*centre_on_screen(main_window, control(main_window, "", "edit")))
+        check(wine.focus().get("class", "").lower() == "edit", "the count box has the focus again")
         wine.keys(VK_ESCAPE)
         wine.wait_until_gone("VantrelleV1.0", timeout=20)
         check(True, "Esc in the count box closes the main window")

@@ -149,6 +149,18 @@ class WineSession:
                 raise AssertionError("window %r of class %r still there after %d s" % (title, window_class, timeout))
             time.sleep(0.3)
 
+    def close_window(self, title=None, window_class=None):
+        """Posts WM_CLOSE to the window, as its close box does."""
+        return self.probe("close", window_class or "-", title if title is not None else "-")
+
+    def focus(self):
+        """The control with the keyboard focus in the foreground window; {"hwnd": 0} when none."""
+        return self.probe("focus")
+
+    def post_chars(self, hwnd, text_cp936):
+        """Posts one WM_CHAR per byte of the code page 936 bytes to the window."""
+        return self.probe("post-chars", hwnd, text_cp936.hex())
+
     def click(self, x, y):
         """Real input: cursor to the screen point, left button pressed and released."""
         return self.probe("click", x, y)
