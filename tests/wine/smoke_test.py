@@ -94,6 +94,10 @@ def check_control(child, kind, text, rect):
         check(bool(style & WS_BORDER) == bordered, name + (": thin border" if bordered else ": no border"))
 
 
+def control(main, text, kind):
+    return next(c for c in main["children"] if c["text"] == text and c["class"].lower() == CLASS_OF_KIND[kind])
+
+
 def check_main_window(main):
     check(main["class"] != "" and main["text"] == "VantrelleV1.0", "main window found by its caption")
     check(main["rect"] == centred((324, 311)), "main window 324 x 311, centred (is %s)" % main["rect"])
@@ -107,8 +111,6 @@ def check_main_window(main):
             check_control(matches[0], kind, text, rect)
 
 
-def control(main, text, kind):
-    return next(c for c in main["children"] if c["text"] == text and c["class"].lower() == CLASS_OF_KIND[kind])
 
 
 def centre_on_screen(main, child):
@@ -135,6 +137,29 @@ def pixel(image, x, y):
     return out
 
 
+def text_box(image, rect):
+    """Bounding box [left, top, width, height] of what differs from the background colour of the
+    region rect = [left, top, width, height] of the image."""
+    out = subprocess.run(["convert", image, "-crop", "%dx%d+%d+%d" % (rect[2], rect[3], rect[0], rect[1]), "+repage", "-fuzz", "20%",
+                          "-format", "%@", "info:"], check=True, capture_output=True, text=True).stdout.strip()
+    size, left, top = out.split("+")
+    width, height = size.split("x")
+    return [int(left), int(top), int(width), int(height)]
+
+
+def check_label_text(screenshot, main, text, font_pixels):
+    """The label's text as drawn: left-aligned, vertically centred, of the font's height."""
+    label = control(main, text, "label")
+    left = label["client_origin"][0] - main["rect"][0]
+    top = label["client_origin"][1] - main["rect"][1]
+    width, height = label["client"][2], label["client"][3]
+    box = text_box(screenshot, [left, top, width, height])
+    below = height - box[1] - box[3]
+    check(box[0] <= 4 and abs(box[1] - below) <= 3 and font_pixels[0] <= box[3] <= font_pixels[1],
+          "label %r drawn left-aligned, vertically centred, %d to %d px high (text at %s in %dx%d)"
+          % (text, font_pixels[0], font_pixels[1], box, width, height))
+
+
 def main():
     parser = argparse.ArgumentParser()
     for option in ("--prefix", "--exe", "--probe", "--asset", "--artifacts"):
@@ -155,6 +180,10 @@ def main():
 
         main_shot = wine.screenshot(main_window["rect"], os.path.join(args.artifacts, "main-window.png"))
         print("screenshot: " + main_shot)
+        # The stop hint in its 29-pixel font; the other labels in the default GUI font.
+        check_label_text(main_shot, main_window, "按F10键停止", (22, 32))
+        check_label_text(main_shot, main_window, "需要编辑的个数：", (8, 16))
+        check_label_text(main_shot, main_window, "Thornwick论坛  by Pellam", (8, 16))
 
         # The tutorial, opened with a real click on 按钮5.
         wine.click(*centre_on_screen(main_window, control(main_window, "查看教程", "button")))
