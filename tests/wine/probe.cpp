@@ -12,7 +12,10 @@
 //   probe post-chars <hwnd> <hex bytes>    one posted WM_CHAR per byte (code page 936 text)
 //
 // Titles and classes ("-" for any) are compared as code page 936 bytes; texts are printed in
-// UTF-8 and as hex of their code page 936 bytes.
+// UTF-8 and as hex of their code page 936 bytes. Texts are read with WM_GETTEXT, so an edit
+// control's live text is seen (GetWindowTextA would give another process only the text the
+// control was created with). Under Wine 8, WM_GETFONT answers 0 across processes, so "font" is
+// null there; the smoke test judges fonts from the screenshot instead.
 #include <windows.h>
 #include <shellapi.h>
 
