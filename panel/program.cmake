@@ -16,3 +16,6 @@ target_link_libraries(Vantrelle PRIVATE
   user32 gdi32 shell32 winmm comctl32)
 # Placed at the top of the build directory, where the tests under Wine look for it.
 set_target_properties(Vantrelle PROPERTIES OUTPUT_NAME Vantrelle RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# windres does not report the files the resource script pulls in: rebuild when they change.
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/resources.rc PROPERTIES OBJECT_DEPENDS
+  "${PROJECT_SOURCE_DIR}/assets/tutorial.jpg;${PROJECT_SOURCE_DIR}/assets/vantrelle.ico;${CMAKE_CURRENT_LIST_DIR}/vantrelle.manifest;${CMAKE_CURRENT_LIST_DIR}/resource_ids.h")
