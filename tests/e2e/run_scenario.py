@@ -253,9 +253,13 @@ def scenario_5(ctx):
     before = ask(driver, "threads", v["pid"])["threads"]
     type_count(wine, driver, v, "2")
     press_start(wine, v)
+    time.sleep(0.4)
+    during = ask(driver, "threads", v["pid"])["threads"]
+    check(during == before + 1, "a run thread started (Vantrelle has %d threads, %d before the start)"
+          % (during, before))
     no_message_for(driver, v, 4.0, "no uploader")
     after = ask(driver, "threads", v["pid"])["threads"]
-    check(after == before, "the run thread ended (Vantrelle has %d threads, %d before the start)" % (after, before))
+    check(after == before, "the run thread ended (Vantrelle has %d threads again)" % after)
     entries = [line.split("\t") for line in open(blog).read().splitlines()]
     inputs = [e for e in entries if e[1] in ("queue", "proc") and is_input_number(int(e[2], 16))]
     check(inputs == [], "the bystander received no input (%d messages logged in all)" % len(entries))
