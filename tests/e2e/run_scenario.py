@@ -67,6 +67,17 @@ def no_message_for(driver, v, seconds, what):
     return check(True, "%s: no message box within %.1f s" % (what, seconds))
 
 
+def threads(ctx, v):
+    return ask(ctx["driver"], "threads", v["pid"])["threads"]
+
+
+def check_runs(ctx, v, idle, runs, what):
+    """Vantrelle's threads: its UI thread(s) plus one per active run."""
+    n = threads(ctx, v)
+    return check(n == idle + runs, "%s: %d run thread(s) active (Vantrelle has %d threads, %d when idle)"
+                 % (what, runs, n, idle))
+
+
 def wait_log(up, what, predicate, timeout):
     return wait_for(what, lambda: predicate(read_log(up["log"])), timeout=timeout, interval=0.05)
 
@@ -152,7 +163,9 @@ def scenario_2(ctx):
     ctx["v"] = start_vantrelle(ctx["wine"], ctx["driver"], ctx["exe"]["Vantrelle"])
     run_count(ctx, "2.9", videos, 2, with_message=False)
     run_count(ctx, "３", videos, 3, with_message=True)
+    idle = threads(ctx, ctx["v"])
     log, results = run_count(ctx, "", videos, 0, with_message=False)
+    check_runs(ctx, ctx["v"], idle, 0, "empty count, after the first click")
     inputs = engine_input(log)
     seen = [(e["role"], e["name"], e["w"], e["l"]) for e in inputs]
     lparam = 31 * 65536 + 155
@@ -168,9 +181,11 @@ def scenario_3(ctx):
     wine, driver = ctx["wine"], ctx["driver"]
     up = start_uploader(wine, driver, ctx["exe"]["stand_in_uploader"], ctx["work"], videos, name="uploader-wait")
     v = start_vantrelle(wine, driver, ctx["exe"]["Vantrelle"])
+    idle = threads(ctx, v)
     type_count(wine, driver, v, "3")
     press_start(wine, v)
     wait_log(up, "the second video's Backspace", nth_backspace(2), timeout=2 * ITEM_S + 10)
+    check_runs(ctx, v, idle, 1, "in the second video's wait")
     t_back = time.time()
     time.sleep(0.8)
     press_f10(driver)
@@ -178,6 +193,7 @@ def scenario_3(ctx):
          % ((time.time() - t_back) * 1000))
     time.sleep(0.3)
     mark(driver, up, 1)
+    check_runs(ctx, v, idle, 0, "F10 in the wait: the run ended, so no message can follow")
     no_message_for(driver, v, 3.5, "F10 in the wait")
     later = engine_input(after_marker(read_log(up["log"]), 1))
     check(later == [], "F10 in the wait: the stand-in received nothing after F10 (%d messages)" % len(later))
@@ -199,6 +215,8 @@ def scenario_3(ctx):
     press_f10(driver)
     wait_for("F10 to close the completion message", lambda: not message_boxes(driver, v), timeout=5)
     note("F10 closed the completion message within %.0f ms" % ((time.time() - t_f10) * 1000))
+    time.sleep(0.3)
+    check_runs(ctx, v, idle, 0, "F10 at the message: the run ended")
     mark(driver, up, 2)
     no_message_for(driver, v, 3.0, "F10 at the message")
     later = engine_input(after_marker(read_log(up["log"]), 2))
@@ -214,6 +232,7 @@ def scenario_4(ctx):
     wine, driver = ctx["wine"], ctx["driver"]
     up = start_uploader(wine, driver, ctx["exe"]["stand_in_uploader"], ctx["work"], videos)
     v = start_vantrelle(wine, driver, ctx["exe"]["Vantrelle"])
+    idle = threads(ctx, v)
     type_count(wine, driver, v, "2")
     press_start(wine, v)
     time.sleep(0.6)
@@ -223,10 +242,14 @@ def scenario_4(ctx):
     press_f10(driver)
     note("second start %.0f ms after the first; F10 %.0f ms after the second"
          % (600, (time.time() - t_second) * 1000))
+    time.sleep(0.3)
+    check_runs(ctx, v, idle, 1, "after F10 only the first run goes on")
     box = wait_for_message(driver, v, timeout=2 * ITEM_S + 15)
     check_message(box, v, "first run")
     dismiss_and_wait(ctx, v, box)
     mark(driver, up, 1)
+    time.sleep(0.3)
+    check_runs(ctx, v, idle, 0, "after its message the first run ended")
     no_message_for(driver, v, 3.0, "after the first run's message (the second run would have shown its own)")
     later = engine_input(after_marker(read_log(up["log"]), 1))
     check(later == [], "nothing reached the stand-in after the first run ended (%d messages)" % len(later))
@@ -250,15 +273,15 @@ def scenario_5(ctx):
     wine.start(ctx["exe"]["bystander"], windows_path(blog), 100, 0, 300, 100)
     wait_for("the bystander", lambda: find_top(driver, title=b"bystander"), timeout=30)
     v = start_vantrelle(wine, driver, ctx["exe"]["Vantrelle"])
-    before = ask(driver, "threads", v["pid"])["threads"]
+    before = threads(ctx, v)
     type_count(wine, driver, v, "2")
     press_start(wine, v)
     time.sleep(0.4)
-    during = ask(driver, "threads", v["pid"])["threads"]
+    during = threads(ctx, v)
     check(during == before + 1, "a run thread started (Vantrelle has %d threads, %d before the start)"
           % (during, before))
     no_message_for(driver, v, 4.0, "no uploader")
-    after = ask(driver, "threads", v["pid"])["threads"]
+    after = threads(ctx, v)
     check(after == before, "the run thread ended (Vantrelle has %d threads again)" % after)
     entries = [line.split("\t") for line in open(blog).read().splitlines()]
     inputs = [e for e in entries if e[1] in ("queue", "proc") and is_input_number(int(e[2], 16))]
@@ -277,6 +300,7 @@ def scenario_6(ctx):
     up = start_uploader(wine, driver, ctx["exe"]["stand_in_uploader"], ctx["work"], videos)
     wine.start(ctx["exe"]["bystander"], windows_path(blog), "cover")
     v = start_vantrelle(wine, driver, ctx["exe"]["Vantrelle"])
+    idle = threads(ctx, v)
     type_count(wine, driver, v, "1")
     press_start(wine, v)
     wait_for("the bystander over the tags field",
@@ -284,6 +308,7 @@ def scenario_6(ctx):
                                                   for l in open(blog).read().splitlines()), timeout=15)
     wait_log(up, "typing into the title", lambda log: count(log, "title", "WM_CHAR") > 1, timeout=ITEM_S + 5)
     no_message_for(driver, v, 4.0, "window over the tags field")
+    check_runs(ctx, v, idle, 0, "window over the tags field: the run ended")
     shot = screenshot(wine, [0, 0, 1010, 650], os.path.join(ctx["work"], "dialog-covered.png"))
     note("screenshot %s" % shot)
     results = quit_uploader(driver, up)
