@@ -14,7 +14,8 @@
 static FILE* logFile;
 static LARGE_INTEGER clockStart, clockFrequency;
 static bool coverDialog;
-static bool covered;
+static int coverings;
+static int ticksSinceCovered;
 
 static void logLine(const char* source, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -38,15 +39,20 @@ static HWND findDialog()
     return nullptr;
 }
 
+// Lies over the tags field once the dialog is on screen, and again a little later, so that it
+// stays above the dialog however the dialog was raised.
 static void coverTagsField(HWND self)
 {
     HWND dialog = findDialog();
-    if (!dialog) return;
+    if (!dialog || !IsWindowVisible(dialog)) return;
     POINT p = {350, 86};
     ClientToScreen(dialog, &p);
-    SetWindowPos(self, HWND_TOPMOST, p.x - 40, p.y - 12, 80, 24, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    covered = true;
-    logLine("event", 0, WPARAM(p.x), LPARAM(p.y));
+    // Hidden and shown again: Wine maps a window anew on top of the X stack, whereas a window
+    // that is already topmost is not restacked, and the dialog mapped after it would hide it.
+    SetWindowPos(self, HWND_TOPMOST, p.x - 40, p.y - 12, 80, 24, SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    SetWindowPos(self, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    if (coverings == 0) logLine("event", 0, WPARAM(p.x), LPARAM(p.y));
+    ++coverings;
 }
 
 static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -54,7 +60,12 @@ static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     logLine("proc", msg, wParam, lParam);
     switch (msg) {
     case WM_TIMER:
-        if (coverDialog && !covered) coverTagsField(hwnd);
+        if (coverings == 0) {
+            coverTagsField(hwnd);
+        } else if (++ticksSinceCovered % 20 == 0) {
+            coverTagsField(hwnd);
+            if (coverings >= 3) KillTimer(hwnd, 1);
+        }
         return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -113,10 +124,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                 WS_POPUP | WS_BORDER, x, y, w, h, nullptr, nullptr, instance, nullptr);
     if (!self) return 1;
     SetWindowsHookExW(WH_GETMESSAGE, queueHook, nullptr, GetCurrentThreadId());
-    if (coverDialog)
+    // Shown from the start (in cover mode at the screen's bottom-left corner until the dialog
+    // appears): under Wine a window first shown by SetWindowPos stays off the X screen.
+    if (coverDialog) {
+        SetWindowPos(self, HWND_TOPMOST, 0, GetSystemMetrics(SM_CYSCREEN) - h, w, h, SWP_NOACTIVATE);
         SetTimer(self, 1, 15, nullptr);
-    else
-        ShowWindow(self, SW_SHOWNOACTIVATE);
+    }
+    ShowWindow(self, SW_SHOWNOACTIVATE);
     logLine("event", 1, 0, 0);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
