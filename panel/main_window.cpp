@@ -3,10 +3,10 @@
 #include "panel/control_ids.h"
 #include "panel/escape_key.h"
 #include "panel/link_pages.h"
-#include "panel/program_icon.h"
 #include "panel/run_control.h"
 #include "panel/screen_centre.h"
 #include "panel/tutorial_window.h"
+#include "panel/window_class.h"
 
 namespace vantrelle {
 
@@ -118,23 +118,11 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     return ::DefWindowProcA(window, msg, wParam, lParam);
 }
 
-void registerMainWindowClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = mainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = loadProgramIcon(instance, false);
-    windowClass.hIconSm = loadProgramIcon(instance, true);
-    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = kMainWindowClass;
-    ::RegisterClassExA(&windowClass);
-}
 
 }  // namespace
 
 HWND createMainWindow(HINSTANCE instance) {
-    registerMainWindowClass(instance);
+    registerWindowClass(instance, kMainWindowClass, mainWindowProc, true);
     const POINT corner = centredOnScreen(kMainWindowWidth, kMainWindowHeight);
     HWND window = ::CreateWindowExA(0, kMainWindowClass, kMainWindowCaption, kMainWindowStyle, corner.x, corner.y,
                                     kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "panel/window_class.h"
+
 namespace vantrelle {
 
 namespace {
@@ -79,22 +81,12 @@ LRESULT CALLBACK pictureBoxProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam
     return ::DefWindowProcA(box, msg, wParam, lParam);
 }
 
-void registerPictureBoxClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    if (::GetClassInfoExA(instance, kPictureBoxClass, &windowClass)) return;
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = pictureBoxProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kPictureBoxClass;
-    ::RegisterClassExA(&windowClass);
-}
 
 }  // namespace
 
 HWND createPictureBox(HWND parent, int id, int left, int top, int width, int height, const Picture& picture) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    registerPictureBoxClass(instance);
+    registerWindowClass(instance, kPictureBoxClass, pictureBoxProc, false);
     BoxPicture* boxPicture = toBoxPicture(picture);
     HWND box = ::CreateWindowExA(0, kPictureBoxClass, "", WS_CHILD | WS_VISIBLE, left, top, width, height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, boxPicture);

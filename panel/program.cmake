@@ -9,6 +9,7 @@ add_executable(Vantrelle WIN32
   ${CMAKE_CURRENT_LIST_DIR}/program_icon.cpp
   ${CMAKE_CURRENT_LIST_DIR}/escape_key.cpp
   ${CMAKE_CURRENT_LIST_DIR}/screen_centre.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_class.cpp
   ${CMAKE_CURRENT_LIST_DIR}/resources.rc)
 target_include_directories(Vantrelle PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(Vantrelle PRIVATE

@@ -7,9 +7,9 @@
 #include "panel/jpeg_picture.h"
 #include "panel/main_window.h"
 #include "panel/picture_box.h"
-#include "panel/program_icon.h"
 #include "panel/resource_ids.h"
 #include "panel/screen_centre.h"
+#include "panel/window_class.h"
 
 namespace vantrelle {
 
@@ -42,22 +42,9 @@ LRESULT CALLBACK tutorialWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM
     return ::DefWindowProcA(window, msg, wParam, lParam);
 }
 
-void registerTutorialWindowClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    if (::GetClassInfoExA(instance, kTutorialWindowClass, &windowClass)) return;
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = tutorialWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = loadProgramIcon(instance, false);
-    windowClass.hIconSm = loadProgramIcon(instance, true);
-    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = kTutorialWindowClass;
-    ::RegisterClassExA(&windowClass);
-}
 
 HWND createTutorialWindow(HINSTANCE instance) {
-    registerTutorialWindowClass(instance);
+    registerWindowClass(instance, kTutorialWindowClass, tutorialWindowProc, true);
     const POINT corner = centredOnScreen(kTutorialWindowWidth, kTutorialWindowHeight);
     HWND window = ::CreateWindowExA(0, kTutorialWindowClass, "", kTutorialWindowStyle, corner.x, corner.y,
                                     kTutorialWindowWidth, kTutorialWindowHeight, nullptr, nullptr, instance, nullptr);
