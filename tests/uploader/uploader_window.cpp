@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+
 #include "tests/uploader/input_log.h"
 #include "tests/uploader/uploader_state.h"
 
@@ -13,6 +15,7 @@ static const wchar_t kMainClass[] = L"{3C021028-DFC7-4c31-9ABB-B98E813F05D5}";
 static const wchar_t kPaneClass[] = L"StandInPane";
 static const int kClientWidth = 1000;
 static const int kClientHeight = 620;
+static const int kStatusHeight = 26;
 static const int kAddButtonId = 201;
 
 static WNDPROC taskListProc;
@@ -209,10 +212,11 @@ static HWND pane(HWND parent, int x, int y, int w, int h)
 static void buildFilePane(HWND filePane)
 {
     UploaderWindows& u = uploader.windows;
-    u.search = child(L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 12, 330, 24, filePane);
+    child(L"STATIC", L"本地文件", 0, 12, 2, 100, 16, filePane);
+    u.search = child(L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 20, 330, 24, filePane);
     SendMessageW(u.search, EM_SETCUEBANNER, TRUE, LPARAM(L"搜索视频文件"));
-    child(L"BUTTON", L"搜索", BS_PUSHBUTTON | WS_TABSTOP, 346, 11, 64, 26, filePane);
-    u.fileList = child(WC_LISTVIEWW, L"", LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 10, 44, 400, 500,
+    child(L"BUTTON", L"搜索", BS_PUSHBUTTON | WS_TABSTOP, 346, 19, 64, 26, filePane);
+    u.fileList = child(WC_LISTVIEWW, L"", LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 10, 52, 400, 492,
                        filePane);
     SendMessageW(u.fileList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -233,13 +237,15 @@ static void buildTaskPane(HWND taskPane)
     HWND tabs = child(WC_TABCONTROLW, L"", 0, 4, 6, 566, 28, u.toolbar);
     TCITEMW tab = {};
     tab.mask = TCIF_TEXT;
-    tab.pszText = const_cast<wchar_t*>(L"正在上传");
+    wchar_t uploading[32];
+    swprintf(uploading, 32, L"正在上传(%d)", int(uploader.videos.size()));
+    tab.pszText = uploading;
     SendMessageW(tabs, TCM_INSERTITEMW, 0, LPARAM(&tab));
-    tab.pszText = const_cast<wchar_t*>(L"上传完成");
+    tab.pszText = const_cast<wchar_t*>(L"已上传(0)");
     SendMessageW(tabs, TCM_INSERTITEMW, 1, LPARAM(&tab));
-    child(L"BUTTON", L"开始上传", BS_PUSHBUTTON | WS_TABSTOP, 8, 42, 84, 28, u.toolbar);
-    child(L"BUTTON", L"暂停上传", BS_PUSHBUTTON | WS_TABSTOP, 98, 42, 84, 28, u.toolbar);
-    child(L"BUTTON", L"删除任务", BS_PUSHBUTTON | WS_TABSTOP, 188, 42, 84, 28, u.toolbar);
+    child(L"BUTTON", L"▶ 开始", BS_PUSHBUTTON | WS_TABSTOP, 8, 42, 84, 28, u.toolbar);
+    child(L"BUTTON", L"‖ 暂停", BS_PUSHBUTTON | WS_TABSTOP, 98, 42, 84, 28, u.toolbar);
+    child(L"BUTTON", L"× 删除", BS_PUSHBUTTON | WS_TABSTOP, 188, 42, 84, 28, u.toolbar);
 
     u.taskList = child(WC_LISTVIEWW, L"", LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_BORDER | WS_TABSTOP,
                        8, 0, 562, 534, u.listHolder);
@@ -258,7 +264,9 @@ bool createUploaderWindow(HINSTANCE instance)
 {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    uploader.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    uploader.font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"WenQuanYi Zen Hei");
+    if (!uploader.font) uploader.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
@@ -275,11 +283,14 @@ bool createUploaderWindow(HINSTANCE instance)
     if (!RegisterClassExW(&wc)) return false;
 
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    RECT r = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&r, style, FALSE, 0);
+    HMENU menu = CreateMenu();
+    for (const wchar_t* item : {L"上传视频", L"我的视频", L"上传记录", L"设置", L"帮助"})
+        AppendMenuW(menu, MF_STRING, 0, item);
+    RECT r = {0, 0, kClientWidth, kClientHeight + kStatusHeight};
+    AdjustWindowRectEx(&r, style, TRUE, 0);
     UploaderWindows& u = uploader.windows;
     u.main = CreateWindowExW(0, kMainClass, L"酷6极速上传 3.8", style, 0, 0, r.right - r.left, r.bottom - r.top,
-                             nullptr, nullptr, instance, nullptr);
+                             nullptr, menu, instance, nullptr);
     if (!u.main) return false;
     u.content = pane(u.main, 0, 0, kClientWidth, kClientHeight);
     u.filePane = pane(u.content, 0, 0, 420, kClientHeight);
@@ -287,6 +298,10 @@ bool createUploaderWindow(HINSTANCE instance)
     buildFilePane(u.filePane);
     buildTaskPane(u.taskPane);
     fillLists();
+    // The status line, after the content pane so that the content stays the first child.
+    wchar_t status[128];
+    swprintf(status, 128, L"共 %d 个任务     上传中 0 个     总速度：0KB/s", int(uploader.videos.size()));
+    child(L"STATIC", status, SS_CENTERIMAGE | SS_SUNKEN, 0, kClientHeight, kClientWidth, kStatusHeight, u.main);
     ShowWindow(u.main, SW_SHOWNORMAL);
     UpdateWindow(u.main);
     return true;
