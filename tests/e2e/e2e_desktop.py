@@ -138,10 +138,10 @@ def type_text(wine, text):
     xdotool(wine, "type", "--delay", 40, text)
 
 
-def press_f10(driver):
-    """F10 pressed and released with keybd_event from a Wine process: system keyboard input
-    that reaches the hotkey wherever the focus is."""
-    ask(driver, "key", VK_F10, "press")
+def press_f10(wine):
+    """F10 pressed and released on the X keyboard, as a person would: Wine turns it into the
+    hotkey wherever the focus is among its windows."""
+    xdotool(wine, "key", "F10")
 
 
 def screenshot(wine, rect, path):

@@ -44,10 +44,14 @@ def programs(args):
 
 
 def check_videos(results, expected, what):
+    """One line per video; the fields that differ are named with what they hold and should hold."""
+    check(len(results["videos"]) == len(expected), "%s: the stand-in has %d videos" % (what, len(expected)))
     for n, (got, want) in enumerate(zip(results["videos"], expected)):
-        for field in ("title", "tags", "description", "category"):
-            check(got[field] == want[field], "%s: video %d %s is %r (expected %r)" %
-                  (what, n + 1, field, show(got[field]), show(want[field])))
+        wrong = ["%s is %r, expected %r" % (f, show(got[f]), show(want[f]))
+                 for f in ("title", "tags", "description", "category") if got[f] != want[f]]
+        check(not wrong, "%s: video %d %s" % (what, n + 1, "; ".join(wrong) if wrong else
+                                               "as expected: title %r, tags %r, category %r"
+                                               % (show(got["title"]), show(got["tags"]), show(got["category"]))))
 
 
 def check_message(box, v, what):
@@ -188,7 +192,7 @@ def scenario_3(ctx):
     check_runs(ctx, v, idle, 1, "in the second video's wait")
     t_back = time.time()
     time.sleep(0.8)
-    press_f10(driver)
+    press_f10(wine)
     note("F10 pressed %.0f ms after the second video's Backspace (the run waits 2000 ms there)"
          % ((time.time() - t_back) * 1000))
     time.sleep(0.3)
@@ -212,7 +216,7 @@ def scenario_3(ctx):
     box = wait_for_message(driver, v, timeout=ITEM_S + 10)
     check_message(box, v, "count changed to 1")
     t_f10 = time.time()
-    press_f10(driver)
+    press_f10(wine)
     wait_for("F10 to close the completion message", lambda: not message_boxes(driver, v), timeout=5)
     note("F10 closed the completion message within %.0f ms" % ((time.time() - t_f10) * 1000))
     time.sleep(0.3)
@@ -239,7 +243,7 @@ def scenario_4(ctx):
     t_second = time.time()
     press_start(wine, v)
     time.sleep(0.5)
-    press_f10(driver)
+    press_f10(wine)
     note("second start %.0f ms after the first; F10 %.0f ms after the second"
          % (600, (time.time() - t_second) * 1000))
     time.sleep(0.3)
