@@ -16,8 +16,6 @@ from wine_session import WineSession  # noqa: E402  (the shared Xvfb + Wine sess
 
 WM_CLOSE = 0x0010
 WM_APP_MARKER = 0x8001
-VK_F10 = 0x79
-VK_RETURN = 0x0D
 SCREEN = (2400, 1000)  # wide enough that Vantrelle (centred) and the uploader (at 0, 0) do not overlap
 
 

@@ -4,8 +4,7 @@ its completion message found, read and dismissed."""
 
 import time
 
-from e2e_desktop import (ask, child_windows, click_window, find_top, key, top_windows, type_text, wait_for,
-                         xdotool)
+from e2e_desktop import ask, child_windows, click_window, find_top, key, top_windows, type_text, wait_for
 
 CAPTION = b"VantrelleV1.0"
 COMPLETION_TEXT = "视频编辑完毕！".encode("gbk")
