@@ -147,8 +147,14 @@ bool Win32WindowSystem::Sleep(std::uint32_t ms, const StopRequest& stop) {
         ::QueryPerformanceCounter(&now);
         const long long left = ticks - (now.QuadPart - start.QuadPart);
         if (left <= 0) return true;
-        const long long leftMs = (left * 1000 + frequency.QuadPart - 1) / frequency.QuadPart;
-        ::Sleep(static_cast<DWORD>(leftMs < kStopCheckSliceMs ? leftMs : kStopCheckSliceMs));
+        // Whole milliseconds are slept; the last fraction of one is yielded away, so that a
+        // wait ends within a fraction of a millisecond of its length instead of a tick later.
+        const long long wholeMs = left * 1000 / frequency.QuadPart;
+        if (wholeMs >= 1) {
+            ::Sleep(static_cast<DWORD>(wholeMs < kStopCheckSliceMs ? wholeMs : kStopCheckSliceMs));
+        } else {
+            ::Sleep(0);
+        }
     }
 }
 
