@@ -47,7 +47,7 @@ void startRun() {
 }
 
 void stopRun() {
-    if (latestRunStop) latestRunStop->raised.store(true);
+    if (latestRunStop) raiseStop(*latestRunStop, runThreadHandle);
 }
 
 AnsiText readCountText() {

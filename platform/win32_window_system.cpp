@@ -11,8 +11,9 @@ namespace {
 HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 WindowHandle toHandle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
 
-// Longest single sleep between two looks at the stop request.
-constexpr DWORD kStopCheckSliceMs = 5;
+// Longest single sleep between two looks at the stop request. A raised stop wakes the sleep
+// at once through an APC; the slice only bounds the delay should a wake-up go astray.
+constexpr DWORD kStopCheckSliceMs = 50;
 // How often an open message box looks at the stop request.
 constexpr UINT kMessageBoxStopCheckMs = 10;
 
@@ -25,6 +26,9 @@ BOOL CALLBACK closeMessageBoxWindow(HWND window, LPARAM) {
     if (std::strcmp(className, "#32770") == 0) ::PostMessageA(window, WM_CLOSE, 0, 0);
     return TRUE;
 }
+
+// Queued to a run thread to end its alertable sleep; the stop request itself says why.
+void CALLBACK wakeFromSleep(ULONG_PTR) {}
 
 void CALLBACK checkMessageBoxStop(HWND, UINT, UINT_PTR, DWORD) {
     if (messageBoxStop && messageBoxStop->raised.load())
@@ -151,11 +155,16 @@ bool Win32WindowSystem::Sleep(std::uint32_t ms, const StopRequest& stop) {
         // wait ends within a fraction of a millisecond of its length instead of a tick later.
         const long long wholeMs = left * 1000 / frequency.QuadPart;
         if (wholeMs >= 1) {
-            ::Sleep(static_cast<DWORD>(wholeMs < kStopCheckSliceMs ? wholeMs : kStopCheckSliceMs));
+            ::SleepEx(static_cast<DWORD>(wholeMs < kStopCheckSliceMs ? wholeMs : kStopCheckSliceMs), TRUE);
         } else {
             ::Sleep(0);
         }
     }
+}
+
+void raiseStop(StopRequest& stop, void* runThread) {
+    stop.raised.store(true);
+    if (runThread) ::QueueUserAPC(wakeFromSleep, static_cast<HANDLE>(runThread), 0);
 }
 
 }  // namespace vantrelle

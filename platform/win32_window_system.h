@@ -36,4 +36,8 @@ public:
     bool Sleep(std::uint32_t ms, const StopRequest& stop) override;
 };
 
+// Raises a run's stop request and wakes its thread (a thread handle with THREAD_SET_CONTEXT
+// access, or null) out of the wait it is in, so that the wait ends at once.
+void raiseStop(StopRequest& stop, void* runThread);
+
 }  // namespace vantrelle

@@ -13,7 +13,6 @@
 //   text H                  the window's text by WM_GETTEXT (also an edit control of another process)
 //   settext H HEX           WM_SETTEXT
 //   move H X Y              SetWindowPos to a screen point (no window manager on the test display)
-//   cputime PID             user and kernel time of a process in ms (GetProcessTimes)
 //   threads PID             the process's thread count (toolhelp)
 //   quit
 #include <windows.h>
@@ -105,14 +104,6 @@ static void keyEvent(BYTE vk, DWORD flags)
     keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), flags, 0);
 }
 
-static unsigned long long fileTimeMs(const FILETIME& t)
-{
-    ULARGE_INTEGER v;
-    v.LowPart = t.dwLowDateTime;
-    v.HighPart = t.dwHighDateTime;
-    return v.QuadPart / 10000;
-}
-
 static void command(char* line)
 {
     char* words[8] = {};
@@ -198,17 +189,6 @@ static void command(char* line)
         BOOL ok = SetWindowPos(toHandle(words[1]), nullptr, atoi(words[2]), atoi(words[3]), 0, 0,
                                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return answer(std::string("{\"ok\":") + (ok ? "true" : "false") + "}");
-    }
-    if (cmd == "cputime" && n >= 2) {
-        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(strtoul(words[1], nullptr, 0)));
-        FILETIME created, ended, kernel, user;
-        if (!process || !GetProcessTimes(process, &created, &ended, &kernel, &user)) {
-            if (process) CloseHandle(process);
-            return answer("{\"error\":\"no process\"}");
-        }
-        CloseHandle(process);
-        return answer("{\"user_ms\":" + std::to_string(fileTimeMs(user)) +
-                      ",\"kernel_ms\":" + std::to_string(fileTimeMs(kernel)) + "}");
     }
     if (cmd == "threads" && n >= 2) {
         DWORD pid = DWORD(strtoul(words[1], nullptr, 0));
