@@ -85,9 +85,9 @@ def measure(entries, items):
     for item, row in enumerate(found):
         present = [(k, i) for k, i in enumerate(row) if i is not None]
         for (k, i), (k2, i2) in zip(present, present[1:]):
-            spec = sum(ITEM_EVENTS[j][5] for j in range(k, k2))
+            planned = sum(ITEM_EVENTS[j][5] for j in range(k, k2))
             steps = "+".join(ITEM_EVENTS[j][6] for j in range(k, k2))
-            rows.append((item + 1, ITEM_EVENTS[k][0], ITEM_EVENTS[k2][0], steps, spec,
+            rows.append((item + 1, ITEM_EVENTS[k][0], ITEM_EVENTS[k2][0], steps, planned,
                          entries[i2]["time"] - entries[i]["time"]))
         if item + 1 < len(found):
             last = present[-1]
