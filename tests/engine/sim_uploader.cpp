@@ -27,14 +27,19 @@ std::size_t previousCharacter(const AnsiText& text, std::size_t caret) {
     return start;
 }
 
+// A selected field's text goes as a whole, the way an edit control replaces its selection.
+bool clearSelection(SimField* field, AnsiText& text) {
+    if (!field->selected) return false;
+    text.clear();
+    field->caret = 0;
+    field->selected = false;
+    return true;
+}
+
 void insertIntoField(SimUploader& u, WindowHandle window, const AnsiText& bytes) {
     SimField* field = fieldState(u, window);
     AnsiText& text = u.desktop->window(window).text;
-    if (field->selected) {
-        text.clear();
-        field->caret = 0;
-        field->selected = false;
-    }
+    clearSelection(field, text);
     text.insert(field->caret, bytes);
     field->caret += bytes.size();
 }
@@ -42,11 +47,8 @@ void insertIntoField(SimUploader& u, WindowHandle window, const AnsiText& bytes)
 void backspaceInField(SimUploader& u, WindowHandle window) {
     SimField* field = fieldState(u, window);
     AnsiText& text = u.desktop->window(window).text;
-    if (field->selected) {
-        text.clear();
-        field->caret = 0;
-        field->selected = false;
-    } else if (field->caret > 0) {
+    if (clearSelection(field, text)) return;
+    if (field->caret > 0) {
         std::size_t start = previousCharacter(text, field->caret);
         text.erase(start, field->caret - start);
         field->caret = start;
