@@ -50,8 +50,7 @@ TEST(EditingRun, OneItemFollowsTheStepTableWithEveryWaitExact) {
 TEST(EditingRun, TheItemsWaitsAddUpTo9000Ms) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(3);
-    installUploader(d, u);
+    installUploaderWithVideos(d, u, 3);
     StopRequest stop;
     runWithCount(d, "2", stop);
     Table downs;
@@ -80,8 +79,7 @@ TEST(EditingRun, TheCountDecidesTheItemsAndTheCompletionMessage) {
         SCOPED_TRACE(readable(c.text));
         SimDesktop d;
         SimUploader u;
-        u.videos = someVideos(5);
-        installUploader(d, u);
+        installUploaderWithVideos(d, u, 5);
         StopRequest stop;
         RunResult r = runWithCount(d, c.text, stop);
 
@@ -143,8 +141,7 @@ TEST(EditingRun, TheFirstFieldsTextIsCutAndTypedIntoThreeFieldsAndPutOnTheClipbo
 TEST(EditingRun, CountChangedFrom3To1DuringTheFirstItemMovesTheMessageToTheFirstItem) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(5);
-    installUploader(d, u);
+    installUploaderWithVideos(d, u, 5);
     StopRequest stop;
     RunResult r = runWithCountSource(d, [](std::int64_t now) { return AnsiText(now < 5000 ? "3" : "1"); }, stop);
 
@@ -167,8 +164,7 @@ TEST(EditingRun, TheNumberOfItemsIsReadOnceAndNotAgain) {
     // its end is 3, no message.
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(5);
-    installUploader(d, u);
+    installUploaderWithVideos(d, u, 5);
     StopRequest stop;
     RunResult r = runWithCountSource(d, [](std::int64_t now) { return AnsiText(now < 1000 ? "1" : "3"); }, stop);
     EXPECT_EQ(postCount(d, "tasklist", WM_KEYDOWN, VK_RETURN), 1);
@@ -180,8 +176,7 @@ TEST(EditingRun, TheNumberOfItemsIsReadOnceAndNotAgain) {
 TEST(EditingRun, TheClipboardHoldsTheLastEntryTextAfterARun) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(4);
-    installUploader(d, u);
+    installUploaderWithVideos(d, u, 4);
     StopRequest stop;
     runWithCount(d, "3", stop);
     Table sets = callsOf(d, EventKind::SetClipboardText);
@@ -194,8 +189,7 @@ TEST(EditingRun, TheClipboardHoldsTheLastEntryTextAfterARun) {
 TEST(EditingRun, ClipboardHeldByAnotherProgramIsLeftAloneAndTheRunGoesOn) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(3);
-    installUploader(d, u);
+    installUploaderWithVideos(d, u, 3);
     d.holdClipboard("别人的内容");
     StopRequest stop;
     runWithCount(d, "3", stop);

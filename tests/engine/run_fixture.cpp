@@ -32,6 +32,11 @@ std::vector<SimVideo> someVideos(int count) {
     return videos;
 }
 
+void installUploaderWithVideos(SimDesktop& d, SimUploader& u, int videoCount) {
+    u.videos = someVideos(videoCount);
+    installUploader(d, u);
+}
+
 AnsiText typedInto(const SimDesktop& d, const std::string& name) {
     AnsiText bytes;
     for (const SimEvent& e : d.log())

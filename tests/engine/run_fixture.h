@@ -28,6 +28,8 @@ Table oneItem(std::int64_t start, const AnsiText& entry);
 
 // Videos titled "第k集 <title>" with tags and descriptions of their own.
 std::vector<SimVideo> someVideos(int count);
+// Installs the scriptable uploader on the desktop, holding `videoCount` of those sample videos.
+void installUploaderWithVideos(SimDesktop& d, SimUploader& u, int videoCount);
 
 // The bytes typed (WM_CHAR) into windows of that name, in order.
 AnsiText typedInto(const SimDesktop& d, const std::string& name);

@@ -40,8 +40,7 @@ TEST(SafetyGuard, TheRunEndsBeforeAnyInputCouldReachAWindowOutsideTheUploader) {
         SCOPED_TRACE(c.name);
         SimDesktop d;
         SimUploader u;
-        u.videos = someVideos(3);
-        installUploader(d, u);
+        installUploaderWithVideos(d, u, 3);
         c.arrange(d, u);
         StopRequest stop;
         runWithCount(d, "2", stop);

@@ -30,8 +30,7 @@ TEST(Stop, ARaisedStopEndsTheRunAtThatMomentAndNothingFollows) {
         SCOPED_TRACE(c.name);
         SimDesktop d;
         SimUploader u;
-        u.videos = someVideos(3);
-        installUploader(d, u);
+        installUploaderWithVideos(d, u, 3);
         StopRequest stop;
         d.raiseStopAt(stop, c.stopAt);
         runWithCount(d, "2", stop);
@@ -46,8 +45,7 @@ TEST(Stop, ARaisedStopEndsTheRunAtThatMomentAndNothingFollows) {
 TEST(Stop, RaisedBeforeTheStartSendsNothingAtAll) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(3);
-    installUploader(d, u);
+    installUploaderWithVideos(d, u, 3);
     StopRequest stop;
     stop.raised = true;
     runWithCount(d, "2", stop);
@@ -58,8 +56,7 @@ TEST(Stop, RaisedBeforeTheStartSendsNothingAtAll) {
 TEST(Stop, RaisedWhileTheCountIsReadAgainShowsNoMessage) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(3);
-    installUploader(d, u);
+    installUploaderWithVideos(d, u, 3);
     StopRequest stop;
     // F10 pressed just as the completion test reads the count box.
     CountSource source = [&] {
@@ -73,8 +70,7 @@ TEST(Stop, RaisedWhileTheCountIsReadAgainShowsNoMessage) {
 TEST(Stop, RaisedWhileTheCompletionMessageIsShownEndsTheRun) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(3);
-    installUploader(d, u);
+    installUploaderWithVideos(d, u, 3);
     d.setMessageBoxDelay(60000);
     StopRequest stop;
     d.raiseStopAt(stop, 9100 + 1000);

@@ -59,9 +59,8 @@ TEST(UploaderRun, ThreeOfFiveVideosAreEditedAndTheRestAreUntouched) {
 TEST(UploaderRun, ACountWithAFractionEditsTheWholeItemsOnly) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(3);
+    installUploaderWithVideos(d, u, 3);
     const std::vector<SimVideo> before = u.videos;
-    installUploader(d, u);
     StopRequest stop;
     runWithCount(d, "2.9", stop);
     for (int k = 0; k < 2; ++k) {
@@ -77,9 +76,8 @@ TEST(UploaderRun, ACountWithAFractionEditsTheWholeItemsOnly) {
 TEST(UploaderRun, AStopInTheMiddleLeavesTheOpenVideoUnsaved) {
     SimDesktop d;
     SimUploader u;
-    u.videos = someVideos(3);
+    installUploaderWithVideos(d, u, 3);
     const std::vector<SimVideo> before = u.videos;
-    installUploader(d, u);
     StopRequest stop;
     d.raiseStopAt(stop, 9100 + 4250);  // second item, after typing into its tags
     runWithCount(d, "3", stop);
